@@ -66,7 +66,7 @@ struct Workspace {
     Workspace();
 
     // Fonts, numbered 1..10; index 0 is never used.
-    std::array<FontSlot, SlotCount + 1> slots{};
+    std::array<FontSlot, SlotCount + 1> fontSlots{};
     PackedFont fontBuffer{};
 
     // Sets, numbered 1..100; index 0 is never used.
@@ -106,10 +106,10 @@ struct Workspace {
     bool viewAlwaysOnTop = false;
     ExportRegion exportRegion;
 
-    FontSlot& slot(int n) { return slots[n]; }
-    const FontSlot& slot(int n) const { return slots[n]; }
-    FontSlot& current() { return slots[currentSlot]; }
-    const FontSlot& current() const { return slots[currentSlot]; }
+    FontSlot& slot(int n) { return fontSlots[n]; }
+    const FontSlot& slot(int n) const { return fontSlots[n]; }
+    FontSlot& current() { return fontSlots[currentSlot]; }
+    const FontSlot& current() const { return fontSlots[currentSlot]; }
     SetGrid& set(int n) { return sets[n]; }
     const SetGrid& set(int n) const { return sets[n]; }
 };

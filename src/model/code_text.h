@@ -1,0 +1,13 @@
+// How a character code is written wherever the program shows one, always
+// after a "$": upper-case hexadecimal without leading zeros, then the decimal
+// value in parentheses. -1 (no character) shows as sixteen F digits.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace pw {
+
+std::string codeText(std::int64_t n);
+
+}  // namespace pw
