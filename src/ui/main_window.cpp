@@ -17,6 +17,7 @@
 #include <QTimerEvent>
 
 #include "colors/color_swatch.h"
+#include "colors/palette_picker_window.h"
 #include "model/packed_font.h"
 #include "render/char_views.h"
 #include "render/set_views.h"
@@ -349,7 +350,6 @@ void MainWindow::buildGadgets() {
 
 void MainWindow::startUp() {
     initStartupWorkspace(ws_);
-    ws_.editedChar = NoChar;
     setFontFieldText("Font: " + ws_.slot(1).fileName);
     for (auto* combo : {startFrameCombo_, stopFrameCombo_}) {
         combo->clear();
@@ -360,7 +360,6 @@ void MainWindow::startUp() {
     if (timerId_ == 0) timerId_ = startTimer(250);
     ws_.colors = ColorRegisters();
     fillColorSwatches();
-    ws_.editedChar = 1;
     refreshViews();
     drawAnimationFrame(1);
 }
@@ -411,8 +410,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType()) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // An unhandled key travels up from the focus widget to its parents and
+        // passes this filter at each of them; only its first receiver counts.
         // A key held down is one press and one release, whatever the platform repeats.
-        if (!key->isAutoRepeat() && static_cast<QWidget*>(watched)->window() == this) {
+        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        if (!key->isAutoRepeat() && watched == first && first->window() == this) {
             forward(type == QEvent::KeyPress ? MainEvent::keyDown(virtualKey(key)) : MainEvent::keyUp(virtualKey(key)));
         }
     }
@@ -485,6 +487,15 @@ void MainWindow::setDrawOnSetChecked(bool on) { drawOnSetBox_->setChecked(on); }
 int MainWindow::startFrameIndex() const { return startFrameCombo_->currentIndex(); }
 int MainWindow::stopFrameIndex() const { return stopFrameCombo_->currentIndex(); }
 
-void MainWindow::openPalettePicker(int) {}
+void MainWindow::openPalettePicker(int reg) {
+    PalettePickerWindow picker(ws_.colors, reg, this);
+    picker.move(pos() + QPoint(PalettePickerOffsetX, PalettePickerOffsetY));
+    if (picker.exec() == QDialog::Accepted) {
+        fillColorSwatches();
+        refreshViews();
+        updateButtonSwatches();
+    }
+    activateWindow();
+}
 
 }  // namespace pw

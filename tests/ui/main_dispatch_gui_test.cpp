@@ -109,12 +109,30 @@ TEST_F(DispatchTest, SetEditorPicksAndPaintsTheCharacterUnderTheMouse) {
     EXPECT_EQ(text(window->hoverField()), "Char Set: $21 (33)");
     // Both cells show it.
     EXPECT_EQ(canvasPixel(Gadget::SetEditorCanvas, 80 + 25, 35), qRgb(255, 255, 255));
-    // With "Draw on SET" off (key D), a press only picks.
-    QTest::keyClick(window.get(), Qt::Key_D);
+    // With "Draw on SET" off (key D), a press only picks. The key is read
+    // whatever gadget has the focus, once per press.
+    window->gadget(Gadget::Rotate)->setFocus();
+    QTest::keyClick(window->gadget(Gadget::Rotate), Qt::Key_D);
     EXPECT_FALSE(ws->drawOnSet);
     EXPECT_FALSE(qobject_cast<QCheckBox*>(window->gadget(Gadget::DrawOnSet))->isChecked());
     click(Gadget::SetEditorCanvas, 10 * 5 + 5, 5);
     EXPECT_EQ(a.at(5, 0), 0);
+    QTest::keyClick(window->gadget(Gadget::Rotate), Qt::Key_D);
+    EXPECT_TRUE(ws->drawOnSet);
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(window->gadget(Gadget::DrawOnSet))->isChecked());
+}
+
+TEST_F(DispatchTest, DigitKeysOfTheMainKeyboardAreHeldUntilAnyKeyGoesUp) {
+    QWidget* focus = window->gadget(Gadget::Rotate);
+    focus->setFocus();
+    QTest::keyPress(focus, Qt::Key_4);
+    EXPECT_EQ(ws->heldRowKey, 4);
+    QTest::keyRelease(focus, Qt::Key_X);
+    EXPECT_EQ(ws->heldRowKey, 0);
+    QTest::keyPress(focus, Qt::Key_4, Qt::KeypadModifier);  // the numeric keypad is not a row key
+    EXPECT_EQ(ws->heldRowKey, 0);
+    QTest::keyPress(focus, Qt::Key_6);
+    EXPECT_EQ(ws->heldRowKey, 0);
 }
 
 TEST_F(DispatchTest, CountdownBlocksOnlyTheLeftButtonForFifteenEvents) {
