@@ -12,8 +12,14 @@ void WrappedButton::paintEvent(QPaintEvent*) {
     const QString text = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    // The whole face minus the bevel: a text that fits stays on one line.
+    // The whole face minus the bevel: a text that fits stays on one line. A
+    // button too low for two lines keeps one line in a smaller font instead.
     const QRect area = rect().adjusted(3, 2, -3, -2);
+    QFont f = font();
+    while (f.pixelSize() > 8 && QFontMetrics(f).lineSpacing() * 2 > area.height() &&
+           QFontMetrics(f).horizontalAdvance(text) > area.width())
+        f.setPixelSize(f.pixelSize() - 1);
+    painter.setFont(f);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
