@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "model/workspace.h"
 #include "render/surface.h"
@@ -25,6 +26,10 @@ DrawColors drawColors(const ColorRegisters& regs);
 inline const Pixel* glyphPalette(const DrawColors& c, bool multicolour) {
     return multicolour ? c.pairs.data() : c.mono.data();
 }
+
+// The eight rows of a glyph as bytes, bit 7 the leftmost pixel, row y in
+// bits 8 * y .. 8 * y + 7.
+std::uint64_t glyphRowBits(const Glyph& g);
 
 // Draws the glyph with its top-left corner at (x0, y0), each Atari pixel a
 // scale x scale box. colours holds 2 entries (by pixel) or, in four-colour

@@ -13,10 +13,20 @@ bool validCode(int code) { return code >= 0 && code < GlyphCount; }
 void drawSetThumbnail(const Workspace& ws, Surface& s, ThumbnailUse use, int setNumber, int ox, int oy) {
     if (setNumber < 1 || setNumber > SetCount) return;
     const SetGrid& set = ws.set(setNumber);
-    if (use != ThumbnailUse::StampPreview) s.fillBox(0, 0, s.width(), s.height(), Black);
-    if (use == ThumbnailUse::SetPreview) {
-        for (int k = 0; k < SetCells; ++k)
-            if (set.cells[k] == EmptyCell) s.fillBox(ox + 16 * (k % 5), oy + 16 * (k / 5), 16, 16, SetPreviewEmptyColor);
+    if (use != ThumbnailUse::StampPreview) {
+        // Black wherever no cell paints: around the 80 x 80 block of cells and
+        // in cells that hold no character (and, on the animation frame, empty ones).
+        const int w = s.width(), h = s.height();
+        s.fillBox(0, 0, w, oy, Black);
+        s.fillBox(0, oy + 80, w, h - (oy + 80), Black);
+        s.fillBox(0, oy, ox, 80, Black);
+        s.fillBox(ox + 80, oy, w - (ox + 80), 80, Black);
+        for (int k = 0; k < SetCells; ++k) {
+            const int code = set.cells[k];
+            if (validCode(code)) continue;
+            const Pixel p = use == ThumbnailUse::SetPreview && code == EmptyCell ? SetPreviewEmptyColor : Black;
+            s.fillBox(ox + 16 * (k % 5), oy + 16 * (k / 5), 16, 16, p);
+        }
     }
     const DrawColors c = drawColors(ws.colors);
     const Pixel* colours = glyphPalette(c, ws.multicolour);
@@ -46,9 +56,17 @@ void drawSetEditorChar(const Workspace& ws, Surface& s, int code, int cellX, int
 
 void drawSetEditor(const Workspace& ws, Surface& s) {
     const SetGrid& set = ws.set(ws.currentSet);
-    s.fillBox(0, 0, 400, 400, Black);
-    for (int k = 0; k < SetCells; ++k)
-        if (set.cells[k] == EmptyCell) s.fillBox(80 * (k % 5), 80 * (k / 5), 80, 80, SetEditorEmptyColor);
+    // Each cell is grey when empty, else black unless an opaque character covers it;
+    // the Mask display is laid over black.
+    const bool masked = ws.multicolour && ws.displayMode == DisplayMode::Mask;
+    for (int k = 0; k < SetCells; ++k) {
+        const int code = set.cells[k];
+        if (code == EmptyCell) {
+            s.fillBox(80 * (k % 5), 80 * (k / 5), 80, 80, SetEditorEmptyColor);
+        } else if (masked || !validCode(code)) {
+            s.fillBox(80 * (k % 5), 80 * (k / 5), 80, 80, Black);
+        }
+    }
     for (int k = 0; k < SetCells; ++k)
         if (set.cells[k] != EmptyCell) drawSetEditorChar(ws, s, set.cells[k], 80 * (k % 5), 80 * (k / 5));
     if (!ws.setEditorGrid) return;

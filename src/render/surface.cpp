@@ -37,7 +37,13 @@ bool clipSpan(int& start, int& size, int limit) {
 
 void Surface::fillBox(int x, int y, int w, int h, Pixel p) {
     if (!clipSpan(x, w, width_) || !clipSpan(y, h, height_)) return;
-    for (int j = y; j < y + h; ++j) std::fill_n(row(j) + x, w, p);
+    Pixel* r = row(y) + x;
+    if (w == 1) {
+        // Vertical lines: one pixel a row.
+        for (int j = 0; j < h; ++j, r += stride_) *r = p;
+        return;
+    }
+    for (int j = 0; j < h; ++j, r += stride_) std::fill_n(r, w, p);
 }
 
 void Surface::blendBox(int x, int y, int w, int h, Pixel p, int opacity) {
