@@ -10,4 +10,10 @@ std::string codeText(std::int64_t n) {
     return text;
 }
 
+std::string codeText(const char* label, std::int64_t n) {
+    std::string text = label;
+    text += codeText(n);
+    return text;
+}
+
 }  // namespace pw

@@ -10,4 +10,7 @@ namespace pw {
 
 std::string codeText(std::int64_t n);
 
+// A label such as "Char: $" followed by codeText (n).
+std::string codeText(const char* label, std::int64_t n);
+
 }  // namespace pw

@@ -125,30 +125,16 @@ struct CrossPoints {
         addLine(0, h, w, 0, w, h);
     }
 
-    // The same walk as Surface::line.
     void addLine(int x0, int y0, int x1, int y1, int w, int h) {
-        const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-        const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
-        int err = dx + dy;
-        for (;;) {
-            if (x0 < w && y0 < h) {
-                inX[inCount] = x0;
-                inY[inCount++] = y0;
+        walkLine(x0, y0, x1, y1, [&](int x, int y) {
+            if (x < w && y < h) {
+                inX[inCount] = x;
+                inY[inCount++] = y;
             } else {
-                outX[outCount] = x0;
-                outY[outCount++] = y0;
+                outX[outCount] = x;
+                outY[outCount++] = y;
             }
-            if (x0 == x1 && y0 == y1) break;
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x0 += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y0 += sy;
-            }
-        }
+        });
     }
 };
 

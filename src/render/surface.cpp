@@ -86,22 +86,7 @@ void Surface::line(int x0, int y0, int x1, int y1, Pixel p) {
         fillBox(x0, std::min(y0, y1), 1, std::abs(y1 - y0) + 1, p);
         return;
     }
-    const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-    const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        setPixel(x0, y0, p);
-        if (x0 == x1 && y0 == y1) break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
-    }
+    walkLine(x0, y0, x1, y1, [&](int x, int y) { setPixel(x, y, p); });
 }
 
 void Surface::putRow(int x, int y, const Pixel* src, int count) {

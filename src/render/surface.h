@@ -23,6 +23,28 @@ constexpr int pixelRed(Pixel p) { return (p >> 16) & 0xFF; }
 constexpr int pixelGreen(Pixel p) { return (p >> 8) & 0xFF; }
 constexpr int pixelBlue(Pixel p) { return p & 0xFF; }
 
+// Calls f(x, y) for every point of the line from (x0, y0) to (x1, y1), both
+// end points included, without anti-aliasing.
+template <typename F>
+void walkLine(int x0, int y0, int x1, int y1, F f) {
+    const int dx = x1 > x0 ? x1 - x0 : x0 - x1, sx = x0 < x1 ? 1 : -1;
+    const int dy = -(y1 > y0 ? y1 - y0 : y0 - y1), sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    for (;;) {
+        f(x0, y0);
+        if (x0 == x1 && y0 == y1) break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+}
+
 // Lays src over dst with opacity 0..255.
 Pixel blendPixel(Pixel dst, Pixel src, int opacity);
 

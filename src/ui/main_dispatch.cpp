@@ -143,7 +143,7 @@ const char* const AboutText =
     "A character font editor for the Atari 8-bit computers.";
 
 std::string hoverCellText(int code) {
-    return code == EmptyCell ? "Char Set: NONE" : "Char Set: $" + codeText(code);
+    return code == EmptyCell ? "Char Set: NONE" : codeText("Char Set: $", code);
 }
 
 }  // namespace
@@ -317,7 +317,7 @@ void MainDispatch::glyphOp(GlyphOp op) {
     if (applyGlyphOp(ws_, op)) view_.refreshViews();
 }
 
-void MainDispatch::showCharCode() { view_.setCharCodeText("Char: $" + codeText(ws_.editedChar)); }
+void MainDispatch::showCharCode() { view_.setCharCodeText(codeText("Char: $", ws_.editedChar)); }
 
 void MainDispatch::stepSlot(int delta) {
     const int slot = ws_.currentSlot + delta;
@@ -412,9 +412,9 @@ void MainDispatch::fontSheetEvent(const MainEvent& e) {
             view_.drawPickedChar();
             view_.drawCharEditor();
         }
-        view_.setSheetCodeText("$" + codeText(b));
+        view_.setSheetCodeText(codeText("$", b));
     }
-    view_.setHoverText("Char Font: $" + codeText(b));
+    view_.setHoverText(codeText("Char Font: $", b));
 }
 
 void MainDispatch::setPreviewEvent(const MainEvent& e) {

@@ -12,6 +12,7 @@ TEST(CodeText, HexWithoutLeadingZerosThenDecimal) {
     } cases[] = {{0, "0 (0)"}, {1, "1 (1)"}, {10, "A (10)"}, {127, "7F (127)"}, {255, "FF (255)"},
                  {-1, "FFFFFFFFFFFFFFFF (-1)"}};
     for (const auto& c : cases) EXPECT_EQ(codeText(c.n), c.text);
+    EXPECT_EQ(codeText("Char: $", 33), "Char: $21 (33)");
 }
 
 }  // namespace

@@ -69,9 +69,9 @@ TEST_F(DispatchTest, PickingOnBothHalvesOfTheSheet) {
         click(Gadget::FontSheetCanvas, c.x, c.y);
         EXPECT_EQ(ws->pickedChar, c.code);
         EXPECT_EQ(ws->editedChar, c.code);
-        EXPECT_EQ(text(window->charCodeLabel()), "Char: $" + codeText(c.code));
-        EXPECT_EQ(text(window->sheetCodeLabel()), "$" + codeText(c.code));
-        EXPECT_EQ(text(window->hoverField()), "Char Font: $" + codeText(c.code));
+        EXPECT_EQ(text(window->charCodeLabel()), codeText("Char: $", c.code));
+        EXPECT_EQ(text(window->sheetCodeLabel()), codeText("$", c.code));
+        EXPECT_EQ(text(window->hoverField()), codeText("Char Font: $", c.code));
     }
     EXPECT_EQ(text(window->charCodeLabel()), "Char: $7F (127)");
     // Hovering only changes the hover text.

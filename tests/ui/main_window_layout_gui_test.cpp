@@ -165,7 +165,7 @@ TEST_F(LayoutTest, ExactlyFourteenTooltips) {
 TEST_F(LayoutTest, MenusHoldTheirItemsAndSeparatorsInOrder) {
     std::vector<std::string> lines;
     for (QAction* top : window->menuBar()->actions()) {
-        lines.push_back("[" + top->text().toStdString() + "]");
+        lines.push_back(QString("[%1]").arg(top->text()).toStdString());
         for (QAction* a : top->menu()->actions()) lines.push_back(a->isSeparator() ? "-" : a->text().toStdString());
     }
     const std::vector<std::string> expected = {
