@@ -257,6 +257,11 @@ void MainWindow::buildGadgets() {
     stopFrameCombo_->setGeometry(90, 275, 40, 20);
     stopFrameCombo_->setToolTip("Anim stop");
     gadgets_[Gadget::StopFrameCombo] = stopFrameCombo_;
+    // Choosing a frame does nothing by itself, but it is a main-window event like any other.
+    const std::pair<QComboBox*, Gadget> frameLists[] = {{startFrameCombo_, Gadget::StartFrameCombo},
+                                                         {stopFrameCombo_, Gadget::StopFrameCombo}};
+    for (const auto& [combo, g] : frameLists)
+        connect(combo, &QComboBox::activated, this, [this, g = g] { forward(MainEvent::gadgetEvent(g)); });
     button("Start", 30, 300, 80, 20, Gadget::AnimationStart);
     canvasAt(30, 325, 80, 80, false, Gadget::AnimationCanvas);
 
