@@ -34,14 +34,14 @@ struct MenuItem {
     int id;
 };
 
-struct MenuSpec {
+struct MenuDef {
     const char* title;
     std::initializer_list<MenuItem> items;
 };
 
 constexpr MenuItem Separator{nullptr, -1};
 
-const MenuSpec Menus[] = {
+const MenuDef Menus[] = {
     {"Project", {{"Open...", 0}, {"Save\tF5", 1}, {"Save As...", 2}, Separator, {"About", 3}, {"Exit", 4}}},
     {"Font",
      {{"Load Font", 5}, {"Save Font", 6}, {"Save range Font", 7}, Separator, {"Default Atari Font", 8}, Separator,
@@ -170,9 +170,9 @@ void MainWindow::buildStatusBar() {
 }
 
 void MainWindow::buildMenus() {
-    for (const MenuSpec& spec : Menus) {
-        QMenu* menu = menuBar()->addMenu(spec.title);
-        for (const MenuItem& item : spec.items) {
+    for (const MenuDef& menuDef : Menus) {
+        QMenu* menu = menuBar()->addMenu(menuDef.title);
+        for (const MenuItem& item : menuDef.items) {
             if (!item.text) {
                 menu->addSeparator();
                 continue;
