@@ -1,13 +1,10 @@
 #include "colors/palette_picker_window.h"
 
-#include <QApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
-
 #include "assets/atari_palette_colors.h"
+#include "ui/gadget_style.h"
 
 namespace pw {
 
@@ -22,21 +19,13 @@ constexpr int PaletteTop = 10;
 constexpr int ValueLabelWidth = 60;
 constexpr int SunkenFrame = 2;
 
-// The smallest pixel font that still holds every value text either label can
-// show, starting from the main window's 11 pixels.
-QFont valueFont(QFont f) {
-    const int available = ValueLabelWidth - 2 * SunkenFrame - 2;
-    auto widest = [](const QFont& font) {
-        const QFontMetrics m(font);
-        int w = 0;
-        for (int v = 0; v < 256; ++v) {
-            w = std::max(w, m.horizontalAdvance(QString::fromStdString(registerValueText(v))));
-            w = std::max(w, m.horizontalAdvance(QString::fromStdString(hoverValueText(v))));
-        }
-        return w;
-    };
-    while (f.pixelSize() > 7 && widest(f) > available) f.setPixelSize(f.pixelSize() - 1);
-    return f;
+// Every value text either label can show, so one font serves them all.
+QStringList allValueTexts() {
+    QStringList texts;
+    for (int v = 0; v < 256; ++v) {
+        texts << QString::fromStdString(registerValueText(v)) << QString::fromStdString(hoverValueText(v));
+    }
+    return texts;
 }
 
 QLabel* sunkenLabel(QWidget* parent, int x, int y, int w, int h) {
@@ -55,9 +44,7 @@ PalettePickerWindow::PalettePickerWindow(ColorRegisters& colors, int reg, QWidge
                    Qt::WindowCloseButtonHint);
     setWindowTitle(PalettePickerTitle);
     setModal(true);
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(windowFont());
     setFixedSize(PalettePickerWidth, PalettePickerHeight);
 
     palette_ = new CanvasWidget(this, PaletteImageWidth + 2 * SunkenFrame, PaletteImageHeight + 2 * SunkenFrame, true);
@@ -67,9 +54,8 @@ PalettePickerWindow::PalettePickerWindow(ColorRegisters& colors, int reg, QWidge
     palette_->setMouseHandler([this](CanvasAction, int x, int y, int held, int) { onPaletteMouse(x, y, held); });
 
     colorField_ = sunkenLabel(this, 180, 10, ValueLabelWidth, 260);
-    colorField_->setAutoFillBackground(true);
 
-    const QFont small = valueFont(font);
+    const QFont small = fontToFit(font(), allValueTexts(), ValueLabelWidth - 2 * SunkenFrame - 2);
     chosenText_ = sunkenLabel(this, 180, 280, ValueLabelWidth, 20);
     chosenText_->setFont(small);
     hoverText_ = sunkenLabel(this, 10, 310, ValueLabelWidth, 20);
@@ -93,10 +79,7 @@ void PalettePickerWindow::onPaletteMouse(int x, int y, int held) {
 }
 
 void PalettePickerWindow::showChosen() {
-    QPalette p = colorField_->palette();
-    const DisplayColor c = state_.chosenColor;
-    p.setColor(QPalette::Window, QColor(c.red(), c.green(), c.blue()));
-    colorField_->setPalette(p);
+    setBackground(colorField_, state_.chosenColor);
     chosenText_->setText(QString::fromStdString(registerValueText(state_.chosenValue)));
 }
 

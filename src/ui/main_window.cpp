@@ -21,6 +21,7 @@
 #include "model/packed_font.h"
 #include "render/char_views.h"
 #include "render/set_views.h"
+#include "ui/gadget_style.h"
 #include "ui/wrapped_button.h"
 
 namespace pw {
@@ -101,17 +102,6 @@ const struct {
 const Gadget SwatchOrder[] = {Gadget::SwatchLum, Gadget::SwatchBak, Gadget::SwatchPf0,
                               Gadget::SwatchPf1, Gadget::SwatchPf2, Gadget::SwatchPf3};
 
-// Gadget texts keep the window's font unless they would not fit their fixed
-// width; then the font is made just small enough, so no caption is cut off
-// whatever fonts the system has.
-void fitText(QWidget* w, const QString& text, int available) {
-    QFont f = w->font();
-    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > available) f.setPixelSize(f.pixelSize() - 1);
-    w->setFont(f);
-}
-
-QColor qcolor(DisplayColor c) { return QColor(c.red(), c.green(), c.blue()); }
-
 // The virtual-key code of a key event, as the dispatcher knows keys: the
 // digits of the main keyboard and the letters by their ASCII codes.
 int virtualKey(const QKeyEvent* e) {
@@ -127,9 +117,7 @@ MainWindow::MainWindow(Workspace& ws, Host& host) : QMainWindow(nullptr), ws_(ws
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(MainWindowTitle);
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(windowFont());
 
     buildShortcuts();
     buildStatusBar();
@@ -193,7 +181,7 @@ QAction* MainWindow::menuAction(int id) const {
 QPushButton* MainWindow::button(const char* text, int x, int y, int w, int h, Gadget g, bool wrapped) {
     QPushButton* b = wrapped ? new WrappedButton(text, client_) : new QPushButton(text, client_);
     b->setGeometry(x, y, w, h);
-    if (!wrapped) fitText(b, b->text(), w - 6);
+    if (!wrapped) b->setFont(fontToFit(b->font(), {b->text()}, w - 6));
     gadgets_[g] = b;
     connect(b, &QPushButton::clicked, this, [this, g] { forward(MainEvent::gadgetEvent(g)); });
     return b;
@@ -202,7 +190,7 @@ QPushButton* MainWindow::button(const char* text, int x, int y, int w, int h, Ga
 QLabel* MainWindow::label(const char* text, int x, int y, int w, int h, bool centred, bool sunken) {
     auto* l = new QLabel(text, client_);
     l->setGeometry(x, y, w, h);
-    fitText(l, l->text(), w - (sunken ? 4 : 0));
+    l->setFont(fontToFit(l->font(), {l->text()}, w - (sunken ? 4 : 0)));
     if (centred) l->setAlignment(Qt::AlignCenter);
     if (sunken) l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return l;
@@ -224,20 +212,13 @@ void MainWindow::frame(const char* caption, int x, int y, int w, int h) {
     box->lower();
 }
 
-void MainWindow::setLabelColor(QLabel* l, DisplayColor color) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, qcolor(color));
-    l->setPalette(p);
-    l->setAutoFillBackground(true);
-}
-
 void MainWindow::buildGadgets() {
     // Area 1: the set panel.
     frame("SET (1-100):", 5, 10, 140, 240);
     canvasAt(20, 30, 80, 80, false, Gadget::SetPreviewCanvas);
     button(">", 115, 30, 25, 20, Gadget::SetNext);
     setNumberLabel_ = label("1", 115, 60, 23, 20, true, true);
-    setLabelColor(setNumberLabel_, DisplayColor::fromRgb(255, 255, 0));
+    setBackground(setNumberLabel_, DisplayColor::fromRgb(255, 255, 0));
     button("<", 115, 90, 25, 20, Gadget::SetPrevious);
     button("Copy", 20, 120, 40, 20, Gadget::SetCopy);
     button("Paste", 70, 120, 40, 20, Gadget::SetPaste);
@@ -288,7 +269,7 @@ void MainWindow::buildGadgets() {
     label("Fonts (1-10)", 5, 550, 80, 20, true);
     button("<", 10, 570, 20, 20, Gadget::SlotPrevious);
     slotNumberLabel_ = label("1", 33, 570, 25, 20, true, true);
-    setLabelColor(slotNumberLabel_, DisplayColor::fromRgb(128, 255, 128));
+    setBackground(slotNumberLabel_, DisplayColor::fromRgb(128, 255, 128));
     button(">", 60, 570, 20, 20, Gadget::SlotNext);
     CanvasWidget* sheet = canvasAt(90, 450, 547, 139, true, Gadget::FontSheetCanvas);
     sheet->setFocusPolicy(Qt::StrongFocus);
@@ -326,9 +307,9 @@ void MainWindow::buildGadgets() {
     // Area 9: mouse-button colours and editor options.
     frame(" LMB         RMB", 570, 260, 100, 110);
     lmbSwatch_ = label("", 580, 290, 30, 70, false, true);
-    setLabelColor(lmbSwatch_, DisplayColor::fromRgb(255, 255, 255));
+    setBackground(lmbSwatch_, DisplayColor::fromRgb(255, 255, 255));
     rmbSwatch_ = label("", 630, 290, 30, 70, false, true);
-    setLabelColor(rmbSwatch_, DisplayColor::fromRgb(0, 0, 0));
+    setBackground(rmbSwatch_, DisplayColor::fromRgb(0, 0, 0));
     drawOnSetBox_ = new QCheckBox("Draw on SET", client_);
     drawOnSetBox_->setGeometry(565, 380, 90, 20);
     drawOnSetBox_->setChecked(true);
@@ -468,8 +449,8 @@ void MainWindow::drawAnimationFrame(int setNumber) {
 }
 
 void MainWindow::updateButtonSwatches() {
-    if (const auto color = buttonSwatchColor(ws_, ws_.lmbColor)) setLabelColor(lmbSwatch_, *color);
-    if (const auto color = buttonSwatchColor(ws_, ws_.rmbColor)) setLabelColor(rmbSwatch_, *color);
+    if (const auto color = buttonSwatchColor(ws_, ws_.lmbColor)) setBackground(lmbSwatch_, *color);
+    if (const auto color = buttonSwatchColor(ws_, ws_.rmbColor)) setBackground(rmbSwatch_, *color);
 }
 
 void MainWindow::fillColorSwatches() {

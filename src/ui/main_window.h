@@ -95,7 +95,6 @@ private:
     CanvasWidget* canvasAt(int x, int y, int w, int h, bool sunken, Gadget g);
     void frame(const char* caption, int x, int y, int w, int h);
     void paintCanvas(Gadget g, void (*draw)(const Workspace&, Surface&));
-    void setLabelColor(QLabel* label, DisplayColor color);
     bool modalDialogOpen() const;
 
     Workspace& ws_;

@@ -3,6 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "ui/gadget_style.h"
+
 namespace pw {
 
 void WrappedButton::paintEvent(QPaintEvent*) {
@@ -15,11 +17,8 @@ void WrappedButton::paintEvent(QPaintEvent*) {
     // The whole face minus the bevel: a text that fits stays on one line. A
     // button too low for two lines keeps one line in a smaller font instead.
     const QRect area = rect().adjusted(3, 2, -3, -2);
-    QFont f = font();
-    while (f.pixelSize() > 8 && QFontMetrics(f).lineSpacing() * 2 > area.height() &&
-           QFontMetrics(f).horizontalAdvance(text) > area.width())
-        f.setPixelSize(f.pixelSize() - 1);
-    painter.setFont(f);
+    if (QFontMetrics(font()).lineSpacing() * 2 > area.height())
+        painter.setFont(fontToFit(font(), {text}, area.width()));
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
